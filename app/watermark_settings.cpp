@@ -1,0 +1,5 @@
+#include "app/watermark_settings.h"
+
+WatermarkSettingsRecord WatermarkSettings{};
+
+void OnProgramExit() { std::string().swap(WatermarkSettings.Text); }

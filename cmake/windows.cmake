@@ -1,0 +1,51 @@
+# Windows build: the program, its Windows-side tests and the end-to-end helpers.
+enable_language(RC)
+
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
+                        _WIN32_WINNT=0x0601 WINVER=0x0601)
+
+set(windows_libraries comctl32 comdlg32 shell32 gdi32 user32 kernel32)
+# One self-contained file: no runtime DLLs of the compiler, ASLR and DEP on.
+set(windows_link_options -static -Wl,--dynamicbase -Wl,--nxcompat)
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  list(APPEND windows_link_options -Wl,--high-entropy-va)
+endif()
+
+# Everything of the program but its entry point, shared with the tests.
+add_library(program_core OBJECT
+  app/watermark_settings.cpp
+  platform/layered/layered_window.cpp
+  platform/layered/system_functions.cpp
+  resources/tray_icon_data.cpp
+  runtime/controls/button.cpp
+  runtime/controls/canvas.cpp
+  runtime/controls/colour_picker.cpp
+  runtime/controls/controls.cpp
+  runtime/controls/edit_box.cpp
+  runtime/controls/label.cpp
+  runtime/forms/events.cpp
+  runtime/forms/keyboard.cpp
+  runtime/forms/properties.cpp
+  runtime/forms/window.cpp
+  runtime/loop/fatal.cpp
+  runtime/loop/program.cpp
+  runtime/picture/background.cpp
+  runtime/system/bound_function.cpp
+  runtime/system/memory.cpp
+  runtime/text/cp936.cpp
+  runtime/tray/tray_icon.cpp
+  ui/overlay/overlay_form.cpp
+  ui/overlay/overlay_handlers.cpp
+  ui/overlay/watermark_picture.cpp
+  ui/settings/add_command.cpp
+  ui/settings/settings_form.cpp
+)
+target_compile_options(program_core PRIVATE -fno-exceptions)
+
+add_executable(Veltrani WIN32 app/main.cpp resources/app.rc)
+target_compile_options(Veltrani PRIVATE -fno-exceptions)
+target_link_libraries(Veltrani PRIVATE program_core rules ${windows_libraries})
+target_link_options(Veltrani PRIVATE ${windows_link_options})
+
+add_subdirectory(tests/win)
+add_subdirectory(tests/e2e)

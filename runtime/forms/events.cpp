@@ -1,0 +1,24 @@
+#include "runtime/forms/events.h"
+
+namespace rt {
+
+namespace {
+bool g_suppressed = false;
+}
+
+void SuppressEvents() { g_suppressed = true; }
+bool EventsSuppressed() { return g_suppressed; }
+
+void Raise(Handler handler) {
+    if (handler != nullptr && !g_suppressed) {
+        handler();
+    }
+}
+
+void Raise(TrayHandler handler, int code) {
+    if (handler != nullptr && !g_suppressed) {
+        handler(code);
+    }
+}
+
+} // namespace rt
