@@ -20,6 +20,7 @@ class TrayIcon {
     // Adds the icon again after the notification area was re-created.
     void Restore(HWND window);
     bool Shown() const { return static_cast<bool>(icon_); }
+    HICON Handle() const { return icon_.get(); }
 
   private:
     UniqueIcon icon_;

@@ -89,23 +89,23 @@ struct Search {
     HWND found;
 };
 
+BOOL CALLBACK MatchTitle(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<Search*>(data);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if ((search->pid == 0 || owner == search->pid) && Text(window) == search->title &&
+        ClassOf(window) != L"WatermarkOwner") {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 // Finds a visible or hidden top-level window by exact title, of a process
 // (0: any process).
 HWND FindTopLevel(const std::wstring& title, DWORD pid) {
     Search search{title, pid, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if ((s->pid == 0 || owner == s->pid) && Text(window) == s->title &&
-                ClassOf(window) != L"WatermarkOwner") {
-                s->found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    EnumWindows(MatchTitle, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
