@@ -201,6 +201,7 @@ int ItemAt(POINT point) {
     return -1;
 }
 
+// A colour that no cell has maps to the "more colours" entry, the one that can show it.
 int ItemOf(COLORREF colour) {
     const auto cell = std::find(kCellColours.begin(), kCellColours.end(), colour);
     return static_cast<int>(cell - kCellColours.begin());
@@ -530,8 +531,8 @@ bool RegisterClasses() {
     picker.lpfnWndProc = PickerProc;
     picker.cbWndExtra = sizeof(Picker*);
     picker.hInstance = Instance();
-    picker.hCursor =
-        LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW, wide whatever UNICODE says
+    // IDC_ARROW, spelt wide: the macro follows UNICODE, the W call does not.
+    picker.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
     picker.lpszClassName = kPickerClass;
 
     WNDCLASSEXW palette = picker;
@@ -543,6 +544,8 @@ bool RegisterClasses() {
 }
 
 bool IsPicker(HWND window) {
+    // One character longer than the name, so that a longer name starting alike
+    // is not cut down to a match.
     wchar_t name[std::size(kPickerClass) + 1] = {};
     return GetClassNameW(window, name, static_cast<int>(std::size(name))) != 0 &&
            std::wstring_view(name) == kPickerClass;

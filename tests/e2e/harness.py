@@ -99,7 +99,7 @@ class X:
         self.run("key", "--delay", "60", *keys)
 
     def type(self, text):
-        self.run("type", "--delay", "60", text)
+        self.run("type", "--delay", "60", "--", text)
 
     def click(self, x, y, button=1, repeat=1):
         self.run("mousemove", "--sync", x, y)
@@ -147,6 +147,7 @@ class Program:
         if self.running():
             self.process.kill()
             self.process.wait()
+        self.process.stdout.close()
 
 
 class SessionTest(unittest.TestCase):

@@ -85,6 +85,7 @@ void Describe(HWND window) {
 
 struct Search {
     std::wstring title;
+    bool byClass;
     DWORD pid;
     HWND found;
 };
@@ -93,8 +94,9 @@ BOOL CALLBACK MatchTitle(HWND window, LPARAM data) {
     auto* search = reinterpret_cast<Search*>(data);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if ((search->pid == 0 || owner == search->pid) && Text(window) == search->title &&
-        ClassOf(window) != L"WatermarkOwner") {
+    const bool match = search->byClass ? ClassOf(window) == search->title
+                                       : Text(window) == search->title && ClassOf(window) != L"WatermarkOwner";
+    if ((search->pid == 0 || owner == search->pid) && match) {
         search->found = window;
         return FALSE;
     }
@@ -103,8 +105,8 @@ BOOL CALLBACK MatchTitle(HWND window, LPARAM data) {
 
 // Finds a visible or hidden top-level window by exact title, of a process
 // (0: any process).
-HWND FindTopLevel(const std::wstring& title, DWORD pid) {
-    Search search{title, pid, nullptr};
+HWND FindTopLevel(const std::wstring& title, DWORD pid, bool byClass = false) {
+    Search search{title, byClass, pid, nullptr};
     EnumWindows(MatchTitle, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
@@ -161,7 +163,7 @@ void Screen() {
 }
 
 int Usage() {
-    std::fputs("usage: probe find TITLE [PID] | children HWND | focus HWND | pixels X Y W H |\n"
+    std::fputs("usage: probe find TITLE [PID] | findclass CLASS [PID] | describe HWND | children HWND | focus HWND | pixels X Y W H |\n"
                "       post HWND MSG WPARAM LPARAM | close HWND | screen | dismiss TITLE\n",
                stderr);
     return 2;
@@ -178,6 +180,14 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring command = argv[1];
     if (command == L"find" && argc >= 3) {
         HWND window = FindTopLevel(argv[2], argc >= 4 ? std::wcstoul(argv[3], nullptr, 0) : 0);
+        if (window == nullptr) {
+            return 1;
+        }
+        Describe(window);
+        return 0;
+    }
+    if (command == L"findclass" && argc >= 3) {
+        HWND window = FindTopLevel(argv[2], argc >= 4 ? std::wcstoul(argv[3], nullptr, 0) : 0, true);
         if (window == nullptr) {
             return 1;
         }

@@ -213,6 +213,7 @@ TEST_F(ColourPickerTest, DeactivationClosesAndKeepsValue) {
 TEST_F(ColourPickerTest, MoreColoursOpensDialogAndCancelKeepsValue) {
     Create(kBlack);
     ASSERT_NE(Click(), nullptr);
+    // Down the four rows below black, then onto the entry under the grid.
     for (int row = 0; row < 5; ++row) {
         Key(VK_DOWN);
     }
