@@ -65,6 +65,9 @@ void Describe(HWND window) {
     std::printf("rect=%ld,%ld,%ld,%ld\n", rect.left, rect.top, rect.right - rect.left,
                 rect.bottom - rect.top);
     std::printf("client=%ld,%ld\n", client.right, client.bottom);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    std::printf("origin=%ld,%ld\n", origin.x, origin.y);
     std::printf("style=0x%08lx\n", static_cast<unsigned long>(GetWindowLongW(window, GWL_STYLE)));
     std::printf("exstyle=0x%08lx\n", static_cast<unsigned long>(GetWindowLongW(window, GWL_EXSTYLE)));
     std::printf("visible=%d\n", IsWindowVisible(window) ? 1 : 0);

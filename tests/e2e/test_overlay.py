@@ -78,6 +78,12 @@ class OverlayTest(SessionTest):
         self.x.click(x, y, button=3)
         self.assertIsNone(program.wait(2), "single and right clicks leave it running")
         self.x.key("Escape")  # closes a menu, if any appeared
+
+        # A new notification area (a restarted tray host) gets the icon again.
+        self.session.restart_tray()
+        icons = wait_for(lambda: len(self.tray_icons()) == 1 and self.tray_icons(), 15)
+        self.assertTrue(icons, "the icon comes back in the new tray")
+        x, y = icons[0]
         self.x.click(x, y, repeat=2)
         self.assertEqual(program.wait(15), 0, "a left double-click ends the program")
 

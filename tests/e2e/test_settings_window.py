@@ -54,6 +54,18 @@ class SettingsWindowOnFullHd(SessionTest):
         multiline = [c for c in children if c["cls"].lower() == "edit" and c["style"] & ES_MULTILINE]
         self.assertEqual([c["text"] for c in multiline], ["K7MQ:Qorvath"])
 
+    def test_chinese_labels_show_glyphs_not_boxes(self):
+        # "纵向坐标 y：" and "横向坐标 X：" differ in their first character only.
+        # Missing glyphs would draw the same box for both; real glyphs differ.
+        _, window, _ = self.open_settings()
+        origin_x, origin_y = (int(v) for v in window["origin"].split(","))
+        y_caption = self.probe.pixels(origin_x + 240, origin_y + 48, 14, 24)
+        x_caption = self.probe.pixels(origin_x + 152, origin_y + 48, 14, 24)
+        face = tuple(y_caption[0][0])
+        ink = lambda cell: sum(p != face for row in cell for p in row)
+        self.assertGreater(ink(y_caption), 10, "the label draws something")
+        self.assertNotEqual(y_caption, x_caption, "two different characters must look different")
+
     def test_focus_starts_on_the_button_and_tab_cycles_both_ways(self):
         _, window, _ = self.open_settings()
         children = {c["hwnd"]: c for c in self.probe.children(window["hwnd"])}
