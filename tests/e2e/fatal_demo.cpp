@@ -11,6 +11,7 @@
 #include "runtime/loop/fatal_text.h"
 #include "runtime/loop/program.h"
 #include "runtime/system/bound_function.h"
+#include "runtime/system/memory.h"
 
 namespace {
 
@@ -28,9 +29,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     if (std::strstr(commandLine, "binding") != nullptr) {
         rt::Resolve(g_missing);
     } else if (std::strstr(commandLine, "memory") != nullptr) {
-        // Asks for more than any process can have, through the ordinary allocator.
-        std::vector<char> huge;
-        huge.reserve(static_cast<std::size_t>(-1) / 4);
+        // The allocator refuses a block of this size, as a system out of memory would.
+        rt::SetAllocationFilter([](std::size_t size) { return size != 1234567; });
+        std::vector<char> block(1234567);
     } else if (std::strstr(commandLine, "start") != nullptr) {
         rt::ReportFatalError(rt::StartWindowFailedMessage);
     } else if (std::strstr(commandLine, "end") != nullptr) {

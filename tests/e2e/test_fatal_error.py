@@ -23,7 +23,7 @@ class FatalErrorReport(SessionTest):
 
     def test_memory_that_cannot_be_had(self):
         text = self.dismissed_report("memory")
-        self.assertRegex(text, r"^运行时出错!\r\n\r\n错误信息：分配 \d+ 字节内存失败!$")
+        self.assertEqual(text, "运行时出错!\r\n\r\n错误信息：分配 1234567 字节内存失败!")
 
     def test_start_window_that_cannot_be_loaded(self):
         text = self.dismissed_report("start")

@@ -86,6 +86,37 @@ class OverlayTest(SessionTest):
         x, y = icons[0]
         self.x.click(x, y, repeat=2)
         self.assertEqual(program.wait(15), 0, "a left double-click ends the program")
+        self.assertTrue(wait_for(lambda: not self.tray_icons(), 10), "no icon is left behind")
+
+    def test_keyboard_close_leaves_the_overlay_up(self):
+        program, window, _ = self.open_settings()
+        overlay = self.add(window)
+        self.x.key("alt+F4")
+        wait_for(lambda: False, 1.0)
+        self.assertTrue(program.running())
+        self.assertEqual((self.probe.fields("describe", overlay["hwnd"]) or {}).get("visible"), "1")
+        program.kill()
+
+    def test_picked_colour_and_chinese_text_reach_the_screen(self):
+        program, window, _ = self.open_settings()
+        ox, oy = (int(v) for v in window["origin"].split(","))
+        self.x.click(ox + 100, oy + 200)  # into the text box
+        self.x.key("ctrl+Home", "shift+ctrl+End", "Delete")
+        self.x.paste("水印")
+        self.assertTrue(wait_for(lambda: self.control(window, text="水印"), 5),
+                        [c["text"] for c in self.probe.children(window["hwnd"])][-2])
+        self.x.click(ox + 8 + 36, oy + 72 + 16)  # the colour picker drops its palette
+        wait_for(lambda: False, 0.5)
+        # The red cell: third row, first column, below the picker's bottom-left corner.
+        self.x.click(ox + 8 + 1 + 14, oy + 104 + 1 + 54)
+        wait_for(lambda: False, 0.5)
+        self.x.click(ox + 117 + 48, oy + 262 + 20)  # 添加
+        overlay = wait_for(lambda: self.probe.find("", window["pid"]), 15)
+        self.assertIsNotNone(overlay)
+        self.assertTrue(wait_for(lambda: (255, 0, 0) in [
+            p for row in self.probe.pixels(1405, 770, 120, 48) for p in row], 10),
+            "the text is drawn in the picked red")
+        program.kill()
 
     def test_positions_are_clamped_and_kept_and_empty_boxes_give_zero(self):
         program, window, _ = self.open_settings()
