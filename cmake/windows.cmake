@@ -6,7 +6,9 @@ add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
 
 set(windows_libraries comctl32 comdlg32 shell32 gdi32 user32 kernel32)
 # One self-contained file: no runtime DLLs of the compiler, ASLR and DEP on.
-set(windows_link_options -static -Wl,--dynamicbase -Wl,--nxcompat)
+set(windows_link_options -static -Wl,--dynamicbase -Wl,--nxcompat
+    $<$<NOT:$<CONFIG:Debug>>:-s -Wl,--gc-sections>)
+add_compile_options($<$<NOT:$<CONFIG:Debug>>:-ffunction-sections> $<$<NOT:$<CONFIG:Debug>>:-fdata-sections>)
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
   list(APPEND windows_link_options -Wl,--high-entropy-va)
 endif()
@@ -49,3 +51,4 @@ target_link_options(Veltrani PRIVATE ${windows_link_options})
 
 add_subdirectory(tests/win)
 add_subdirectory(tests/e2e)
+add_subdirectory(bench)

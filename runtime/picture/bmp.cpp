@@ -91,8 +91,9 @@ std::optional<BmpView> ParseBmp(Bytes file) {
     if (compression != BiRgb && !bitfields) {
         return std::nullopt;
     }
-    // Colour masks follow a 40-byte header; larger headers hold them inside.
-    const std::uint64_t masks = bitfields && infoSize == 40 ? 12 : 0;
+    // GDI reads the colour masks 40 bytes into the header whatever its size,
+    // so a header shorter than 52 bytes needs the rest of them after it.
+    const std::uint64_t masks = bitfields && infoSize < 52 ? 52 - infoSize : 0;
     const std::uint64_t maxColours = paletted ? (1u << bitCount) : 0xFFFFFFFFu;
     if (coloursUsed > maxColours) {
         return std::nullopt;

@@ -10,7 +10,9 @@ TEXT_COLOUR = (0x16, 0xAF, 0xF1)
 KEY_COLOUR = (0x00, 0x88, 0xFF)
 
 
-class OverlayTest(SessionTest):
+class OverlayDriver(SessionTest):
+    """Presses Add and finds the overlay and the tray icon."""
+
     size = (1920, 1080)
 
     def add(self, program_window, edits=()):
@@ -47,6 +49,8 @@ class OverlayTest(SessionTest):
                               int(values["Y"]) + int(values["HEIGHT"]) // 2))
         return icons
 
+
+class OverlayTest(OverlayDriver):
     def test_default_values_put_the_watermark_at_1405_770(self):
         program, window, _ = self.open_settings()
         overlay = self.add(window)
