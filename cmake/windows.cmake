@@ -5,12 +5,24 @@ add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
                         _WIN32_WINNT=0x0601 WINVER=0x0601)
 
 set(windows_libraries comctl32 comdlg32 shell32 gdi32 user32 kernel32)
-# One self-contained file: no runtime DLLs of the compiler, ASLR and DEP on.
-set(windows_link_options -static -Wl,--dynamicbase -Wl,--nxcompat
-    $<$<NOT:$<CONFIG:Debug>>:-s -Wl,--gc-sections>)
-add_compile_options($<$<NOT:$<CONFIG:Debug>>:-ffunction-sections> $<$<NOT:$<CONFIG:Debug>>:-fdata-sections>)
-if(CMAKE_SIZEOF_VOID_P EQUAL 8)
-  list(APPEND windows_link_options -Wl,--high-entropy-va)
+# One self-contained file, without runtime DLLs of the compiler, with ASLR
+# and DEP on; no exceptions, since none may cross a window procedure.
+if(MSVC)
+  set(CMAKE_MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
+  set(no_exceptions /EHs-c- /D_HAS_EXCEPTIONS=0)
+  set(windows_link_options /DYNAMICBASE /NXCOMPAT)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    list(APPEND windows_link_options /HIGHENTROPYVA)
+  endif()
+else()
+  set(no_exceptions -fno-exceptions)
+  set(windows_link_options -static -Wl,--dynamicbase -Wl,--nxcompat
+      $<$<NOT:$<CONFIG:Debug>>:-s -Wl,--gc-sections>)
+  add_compile_options($<$<NOT:$<CONFIG:Debug>>:-ffunction-sections>
+                      $<$<NOT:$<CONFIG:Debug>>:-fdata-sections>)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    list(APPEND windows_link_options -Wl,--high-entropy-va)
+  endif()
 endif()
 
 # Everything of the program but its entry point, shared with the tests.
@@ -42,13 +54,17 @@ add_library(program_core OBJECT
   ui/settings/add_command.cpp
   ui/settings/settings_form.cpp
 )
-target_compile_options(program_core PRIVATE -fno-exceptions)
+target_compile_options(program_core PRIVATE ${no_exceptions})
 
 add_executable(Veltrani WIN32 app/main.cpp resources/app.rc)
-target_compile_options(Veltrani PRIVATE -fno-exceptions)
+target_compile_options(Veltrani PRIVATE ${no_exceptions})
 target_link_libraries(Veltrani PRIVATE program_core rules ${windows_libraries})
 target_link_options(Veltrani PRIVATE ${windows_link_options})
 
-add_subdirectory(tests/win)
+# The tests need GoogleTest's sources; on Windows point WATERMARK_GTEST_DIR at a copy.
+set(WATERMARK_GTEST_DIR /usr/src/googletest CACHE PATH "GoogleTest sources")
+if(EXISTS ${WATERMARK_GTEST_DIR}/CMakeLists.txt)
+  add_subdirectory(tests/win)
+endif()
 add_subdirectory(tests/e2e)
 add_subdirectory(bench)

@@ -12,6 +12,7 @@ SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "shell32.dll", "comctl
 DYNAMIC_BASE, NX_COMPAT, HIGH_ENTROPY_VA = 0x40, 0x100, 0x20
 MEM_EXECUTE, MEM_WRITE = 0x20000000, 0x80000000
 GUI_SUBSYSTEM = 2
+RT_GROUP_ICON, RT_VERSION, RT_MANIFEST = 14, 16, 24
 
 
 class PeFile:
@@ -39,6 +40,28 @@ class PeFile:
                 return raw + rva - vaddr
         raise ValueError(hex(rva))
 
+    def resource_types(self):
+        """The type identifiers at the root of the resource directory."""
+        rsrc = next(s for s in self.sections if s[0] == ".rsrc")
+        root = rsrc[3]
+        named, numbered = struct.unpack_from("<HH", self.data, root + 12)
+        entries = [struct.unpack_from("<II", self.data, root + 16 + 8 * i)
+                   for i in range(named + numbered)]
+        return {name for name, _ in entries if not name & 0x80000000}
+
+    def version_string(self, key):
+        """A value of the version resource's string table, found by its UTF-16 key."""
+        marker = (key + "\0").encode("utf-16-le")
+        at = self.data.find(marker)
+        if at < 0:
+            return None
+        at += len(marker)
+        at += (4 - at % 4) % 4  # values start on a 32-bit boundary
+        end = self.data.find(b"\0\0", at)
+        while (end - at) % 2:
+            end = self.data.find(b"\0\0", end + 1)
+        return self.data[at:end].decode("utf-16-le")
+
     def imported_dlls(self):
         names, at = [], self.offset(self.import_rva)
         while True:
@@ -64,6 +87,14 @@ class ShippedBinaries(unittest.TestCase):
         for name, *_, section_flags in pe.sections:
             self.assertFalse(section_flags & MEM_EXECUTE and section_flags & MEM_WRITE,
                              f"section {name} is writable and executable")
+        self.assertLessEqual({RT_GROUP_ICON, RT_VERSION, RT_MANIFEST}, pe.resource_types())
+        self.assertEqual(pe.version_string("FileVersion"), "3.0.0.0")
+        self.assertEqual(pe.version_string("ProductName"), "Veltrani")
+        self.assertIn("水印", pe.version_string("FileDescription"))
+        manifest = pe.data[pe.data.find(b"<?xml"):pe.data.find(b"</assembly>")].decode()
+        self.assertIn('name="Microsoft.Windows.Common-Controls" version="6.0.0.0"', manifest)
+        self.assertEqual(manifest.count("<supportedOS "), 4)
+        self.assertNotIn("dpiAware", manifest)
         dlls = pe.imported_dlls()
         self.assertIn("user32.dll", dlls)
         self.assertLessEqual(set(dlls), SYSTEM_DLLS, "no compiler runtime DLLs")
