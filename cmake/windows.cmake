@@ -15,7 +15,9 @@ if(MSVC)
     list(APPEND windows_link_options /HIGHENTROPYVA)
   endif()
 else()
-  set(no_exceptions -fno-exceptions)
+  # One GUI thread initialises every static, so the guards of thread-safe
+  # statics, and the thread library behind them, are not needed.
+  set(no_exceptions -fno-exceptions -fno-asynchronous-unwind-tables -fno-threadsafe-statics)
   set(windows_link_options -static -Wl,--dynamicbase -Wl,--nxcompat
       $<$<NOT:$<CONFIG:Debug>>:-s -Wl,--gc-sections>)
   add_compile_options($<$<NOT:$<CONFIG:Debug>>:-ffunction-sections>
@@ -46,6 +48,7 @@ add_library(program_core OBJECT
   runtime/picture/background.cpp
   runtime/system/bound_function.cpp
   runtime/system/memory.cpp
+  runtime/system/terminate.cpp
   runtime/text/cp936.cpp
   runtime/tray/tray_icon.cpp
   ui/overlay/overlay_form.cpp
