@@ -2,4 +2,6 @@
 
 WatermarkSettingsRecord WatermarkSettings{};
 
-void OnProgramExit() { std::string().swap(WatermarkSettings.Text); }
+void OnProgramExit() {
+    std::string().swap(WatermarkSettings.Text);
+}

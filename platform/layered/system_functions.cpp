@@ -20,7 +20,7 @@ LONG CallGetWindowLong(HWND window, int index) {
 BOOL CallSetLayeredWindowAttributes(HWND window, COLORREF key, BYTE alpha, DWORD flags) {
     using Signature = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
     return rt::Resolved<Signature>(Functions().setLayeredWindowAttributes)(window, key, alpha,
-                                                                            flags);
+                                                                           flags);
 }
 
 } // namespace layered

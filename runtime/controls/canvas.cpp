@@ -65,7 +65,8 @@ std::unique_ptr<Surface> CreateSurface(int width, int height, Colour fill) {
     info.bmiHeader.biBitCount = 24;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    surface->bitmap.reset(CreateDIBSection(surface->dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    surface->bitmap.reset(
+        CreateDIBSection(surface->dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!surface->bitmap || bits == nullptr) {
         return nullptr;
     }
@@ -168,9 +169,9 @@ HWND CreateCanvas(HWND parent, const ControlData& data) {
     state->background = data.colour;
     GetObjectW(GuiFont(), sizeof state->logFont, &state->logFont);
     const Geometry& g = data.geometry;
-    HWND canvas = CreateWindowExW(0, CanvasClass, L"", WS_CHILD | WS_VISIBLE, g.left, g.top,
-                                  g.width, g.height, parent, nullptr, GetModuleHandleW(nullptr),
-                                  nullptr);
+    HWND canvas =
+        CreateWindowExW(0, CanvasClass, L"", WS_CHILD | WS_VISIBLE, g.left, g.top, g.width,
+                        g.height, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (canvas != nullptr) {
         SetWindowLongPtrW(canvas, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state.release()));
         InvalidateRect(canvas, nullptr, FALSE);
@@ -237,7 +238,8 @@ ByteString TakeCanvasPicture(HWND canvas, int width, int height) {
         return {};
     }
     const SIZE client = ClientSize(canvas);
-    const std::optional<PictureSize> size = CapturedPictureSize(width, height, client.cx, client.cy);
+    const std::optional<PictureSize> size =
+        CapturedPictureSize(width, height, client.cx, client.cy);
     Surface* surface = size ? SurfaceOf(canvas, *state) : nullptr;
     if (surface == nullptr) {
         return {};

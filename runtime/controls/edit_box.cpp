@@ -64,9 +64,9 @@ void PaintBands(HWND edit, const EditState& state) {
     }
     // The parent decides the box's colours; asking it keeps the bands the same
     // colour as the text line between them.
-    auto brush = reinterpret_cast<HBRUSH>(
-        SendMessageW(GetParent(edit), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
-                     reinterpret_cast<LPARAM>(edit)));
+    auto brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(edit), WM_CTLCOLOREDIT,
+                                                       reinterpret_cast<WPARAM>(dc),
+                                                       reinterpret_cast<LPARAM>(edit)));
     if (brush == nullptr) {
         brush = GetSysColorBrush(COLOR_WINDOW);
     }
@@ -83,7 +83,8 @@ void NormaliseText(HWND edit) {
     }
     DWORD start = 0;
     DWORD caret = 0;
-    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&caret));
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&caret));
     SetWindowTextW(edit, WideFromText(normalised).c_str());
     const auto position = static_cast<WPARAM>(CaretAfterNormalise(caret, normalised.size()));
     SendMessageW(edit, EM_SETSEL, position, static_cast<LPARAM>(position));
@@ -128,10 +129,11 @@ LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
             return 0;
         }
         break;
-    case WM_NCDESTROY:
+    case WM_NCDESTROY: {
+        const std::unique_ptr<EditState> owned(state);
         RemoveWindowSubclass(edit, EditProc, EditSubclassId);
-        delete state;
         return DefSubclassProc(edit, message, wParam, lParam);
+    }
     default:
         break;
     }
@@ -151,9 +153,8 @@ HWND CreateEditBox(HWND parent, const ControlData& data) {
     DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_LEFT;
     style |= data.multiline ? ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL : ES_AUTOHSCROLL;
     const Geometry& g = data.geometry;
-    HWND edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", data.text, style, g.left, g.top,
-                                g.width, g.height, parent, nullptr, GetModuleHandleW(nullptr),
-                                nullptr);
+    HWND edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", data.text, style, g.left, g.top, g.width,
+                                g.height, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (edit == nullptr) {
         return nullptr;
     }

@@ -6,8 +6,12 @@ namespace {
 bool g_suppressed = false;
 }
 
-void SuppressEvents() { g_suppressed = true; }
-bool EventsSuppressed() { return g_suppressed; }
+void SuppressEvents() {
+    g_suppressed = true;
+}
+bool EventsSuppressed() {
+    return g_suppressed;
+}
 
 void Raise(Handler handler) {
     if (handler != nullptr && !g_suppressed) {

@@ -38,11 +38,11 @@ struct ControlData {
     ControlKind kind;
     Geometry geometry;
     const wchar_t* text = L"";
-    Colour colour = 0;          // a colour picker's value, a canvas's background
-    bool wraps = false;         // a label whose text wraps from its top edge
-    bool multiline = false;     // an edit box of several lines
+    Colour colour = 0;      // a colour picker's value, a canvas's background
+    bool wraps = false;     // a label whose text wraps from its top edge
+    bool multiline = false; // an edit box of several lines
     EditMode editMode = EditMode::Ordinary;
-    int fontHeight = 0;         // an own font of this character height; 0: the GUI font
+    int fontHeight = 0; // an own font of this character height; 0: the GUI font
     Handler onClicked = nullptr;
 };
 

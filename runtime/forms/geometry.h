@@ -12,6 +12,8 @@ int ClampExtent(int value);     // width, height: 0 .. 32627
 
 // The left or top edge that centres an extent on a screen extent; the
 // division truncates toward zero, as in C.
-inline int CentredEdge(int screenExtent, int extent) { return (screenExtent - extent) / 2; }
+inline int CentredEdge(int screenExtent, int extent) {
+    return (screenExtent - extent) / 2;
+}
 
 } // namespace rt

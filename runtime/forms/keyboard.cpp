@@ -6,7 +6,9 @@ namespace rt {
 
 namespace {
 
-bool KeyDown(int key) { return GetKeyState(key) < 0; }
+bool KeyDown(int key) {
+    return GetKeyState(key) < 0;
+}
 
 } // namespace
 

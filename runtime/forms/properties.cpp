@@ -12,7 +12,8 @@ namespace {
 RECT OuterRect(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);
-    if (HWND parent = GetParent(window); parent != nullptr && (GetWindowLongW(window, GWL_STYLE) & WS_CHILD)) {
+    if (HWND parent = GetParent(window);
+        parent != nullptr && (GetWindowLongW(window, GWL_STYLE) & WS_CHILD)) {
         MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
     }
     return rect;
@@ -30,8 +31,12 @@ void Resize(HWND window, int width, int height) {
 
 } // namespace
 
-int ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
-int ScreenHeight() { return GetSystemMetrics(SM_CYSCREEN); }
+int ScreenWidth() {
+    return GetSystemMetrics(SM_CXSCREEN);
+}
+int ScreenHeight() {
+    return GetSystemMetrics(SM_CYSCREEN);
+}
 
 void SetLeft(HWND window, int left) {
     const RECT rect = OuterRect(window);
@@ -62,9 +67,13 @@ void SetAlwaysOnTop(Window& window, bool onTop) {
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-std::string ReadContent(const Control& control) { return WindowText(control.hwnd); }
+std::string ReadContent(const Control& control) {
+    return WindowText(control.hwnd);
+}
 
-Colour ReadColour(const Control& control) { return ColourPickerValue(control.hwnd); }
+Colour ReadColour(const Control& control) {
+    return ColourPickerValue(control.hwnd);
+}
 
 void SetBackgroundPicture(Window& window, ByteString picture) {
     window.background.SetPicture(std::move(picture));

@@ -23,8 +23,8 @@ std::optional<std::size_t> NextTabStop(const std::vector<TabStop>& controls,
     const std::size_t n = order.size();
     const auto at = current ? std::find(order.begin(), order.end(), *current) : order.end();
     // Without a current stop, Tab starts at the first stop and Shift+Tab at the last.
-    std::size_t position = at != order.end() ? static_cast<std::size_t>(at - order.begin())
-                                             : (forward ? n - 1 : 0);
+    std::size_t position =
+        at != order.end() ? static_cast<std::size_t>(at - order.begin()) : (forward ? n - 1 : 0);
     for (std::size_t step = 0; step < n; ++step) {
         position = forward ? (position + 1) % n : (position + n - 1) % n;
         const TabStop& stop = controls[order[position]];

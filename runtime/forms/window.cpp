@@ -147,7 +147,8 @@ void Unload(Window& window) {
 
 LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* window = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        auto* window =
+            static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         window->hwnd = hwnd;
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
     }
@@ -264,9 +265,9 @@ Window* LoadWindow(const WindowData& form) {
     const int left = CentredEdge(GetSystemMetrics(SM_CXSCREEN), form.width);
     const int top = CentredEdge(GetSystemMetrics(SM_CYSCREEN), form.height);
     g_windows.push_back(std::move(owned));
-    HWND hwnd = CreateWindowExW(0, FormClass, form.title, StyleOf(form), left, top, form.width,
-                                form.height, window->owner, nullptr, GetModuleHandleW(nullptr),
-                                window);
+    HWND hwnd =
+        CreateWindowExW(0, FormClass, form.title, StyleOf(form), left, top, form.width, form.height,
+                        window->owner, nullptr, GetModuleHandleW(nullptr), window);
     if (hwnd == nullptr) {
         // A window that got as far as WM_NCCREATE has unloaded itself already.
         const auto found = std::find_if(g_windows.begin(), g_windows.end(),
@@ -310,7 +311,9 @@ Window* LoadedWindowByHandle(HWND hwnd) {
     return nullptr;
 }
 
-std::size_t LoadedWindowCount() { return g_windows.size(); }
+std::size_t LoadedWindowCount() {
+    return g_windows.size();
+}
 
 void DestroyAllWindows() {
     while (!g_windows.empty()) {

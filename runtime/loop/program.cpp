@@ -16,7 +16,9 @@ namespace {
 ExitRoutineList g_exitRoutines;
 bool g_loopEntered = false;
 
-void ReleaseRuntime() { ReleaseBoundLibraries(); }
+void ReleaseRuntime() {
+    ReleaseBoundLibraries();
+}
 
 } // namespace
 
@@ -35,9 +37,13 @@ void PrepareRuntime() {
     SetCurrentDirectoryW(path);
 }
 
-void RegisterExitRoutine(ExitRoutine routine) { g_exitRoutines.Register(routine); }
+void RegisterExitRoutine(ExitRoutine routine) {
+    g_exitRoutines.Register(routine);
+}
 
-void ClearExitRoutines() { g_exitRoutines.Clear(); }
+void ClearExitRoutines() {
+    g_exitRoutines.Clear();
+}
 
 void LoadStartWindow(const WindowData& form) {
     if (LoadWindow(form) == nullptr) {
@@ -61,7 +67,9 @@ int RunMessageLoop() {
     return static_cast<int>(message.wParam);
 }
 
-bool MessageLoopEntered() { return g_loopEntered; }
+bool MessageLoopEntered() {
+    return g_loopEntered;
+}
 
 int FinishProgram(int code) {
     g_exitRoutines.RunAll();

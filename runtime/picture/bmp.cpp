@@ -1,31 +1,11 @@
 #include "runtime/picture/bmp.h"
 
 #include "runtime/controls/text_layout.h"
+#include "runtime/system/byte_order.h"
 
 namespace rt {
 
 namespace {
-
-std::uint32_t Read32(const std::uint8_t* p) {
-    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
-           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
-}
-
-std::uint16_t Read16(const std::uint8_t* p) {
-    return static_cast<std::uint16_t>(p[0] | p[1] << 8);
-}
-
-void Write32(std::uint8_t* p, std::uint32_t v) {
-    p[0] = static_cast<std::uint8_t>(v);
-    p[1] = static_cast<std::uint8_t>(v >> 8);
-    p[2] = static_cast<std::uint8_t>(v >> 16);
-    p[3] = static_cast<std::uint8_t>(v >> 24);
-}
-
-void Write16(std::uint8_t* p, std::uint16_t v) {
-    p[0] = static_cast<std::uint8_t>(v);
-    p[1] = static_cast<std::uint8_t>(v >> 8);
-}
 
 constexpr std::uint32_t BiRgb = 0;
 constexpr std::uint32_t BiBitfields = 3;
@@ -102,8 +82,8 @@ std::optional<BmpView> ParseBmp(Bytes file) {
     const std::uint64_t tableEnd = fileHeader + infoSize + masks + colours * 4;
 
     const std::uint64_t stride = (static_cast<std::uint64_t>(width) * bitCount + 31) / 32 * 4;
-    const std::uint64_t rows = height < 0 ? 0ull - static_cast<std::int64_t>(height)
-                                          : static_cast<std::uint64_t>(height);
+    const std::uint64_t rows =
+        height < 0 ? 0ull - static_cast<std::int64_t>(height) : static_cast<std::uint64_t>(height);
     if (offBits < tableEnd || offBits > file.size() || stride * rows > file.size() - offBits) {
         return std::nullopt;
     }

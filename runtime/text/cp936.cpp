@@ -26,8 +26,7 @@ std::string TextFromWide(std::wstring_view wide) {
         WideCharToMultiByte(TextCodePage, 0, wide.data(), n, nullptr, 0, nullptr, nullptr);
     std::string text(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
     if (length > 0) {
-        WideCharToMultiByte(TextCodePage, 0, wide.data(), n, text.data(), length, nullptr,
-                            nullptr);
+        WideCharToMultiByte(TextCodePage, 0, wide.data(), n, text.data(), length, nullptr, nullptr);
     }
     return text;
 }

@@ -1,22 +1,10 @@
 #include "runtime/tray/icon_file.h"
 
+#include "runtime/system/byte_order.h"
+
 namespace rt {
 
 namespace {
-
-std::uint32_t Read32(const std::uint8_t* p) {
-    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
-           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
-}
-
-std::uint32_t Read32BigEndian(const std::uint8_t* p) {
-    return static_cast<std::uint32_t>(p[0]) << 24 | static_cast<std::uint32_t>(p[1]) << 16 |
-           static_cast<std::uint32_t>(p[2]) << 8 | static_cast<std::uint32_t>(p[3]);
-}
-
-std::uint16_t Read16(const std::uint8_t* p) {
-    return static_cast<std::uint16_t>(p[0] | p[1] << 8);
-}
 
 constexpr std::size_t HeaderSize = 6;
 constexpr std::size_t EntrySize = 16;
@@ -62,7 +50,8 @@ std::optional<IconImage> ChooseIconImage(std::span<const std::uint8_t> file, int
     if (offset > file.size() || size > file.size() - offset) {
         return std::nullopt;
     }
-    const auto image = file.subspan(static_cast<std::size_t>(offset), static_cast<std::size_t>(size));
+    const auto image =
+        file.subspan(static_cast<std::size_t>(offset), static_cast<std::size_t>(size));
     if (IsPng(image)) {
         // A PNG image carries its size in its IHDR chunk.
         return IconImage{image, static_cast<int>(Read32BigEndian(image.data() + 16)),

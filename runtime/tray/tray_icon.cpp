@@ -15,8 +15,8 @@ constexpr UINT IconFormatVersion = 0x00030000;
 
 HICON CreateIconAt(const IconImage& image, int width, int height, UINT flags) {
     return CreateIconFromResourceEx(const_cast<PBYTE>(image.bytes.data()),
-                                    static_cast<DWORD>(image.bytes.size()), TRUE,
-                                    IconFormatVersion, width, height, flags);
+                                    static_cast<DWORD>(image.bytes.size()), TRUE, IconFormatVersion,
+                                    width, height, flags);
 }
 
 HICON IconForWidth(std::span<const std::uint8_t> iconFile, int width) {

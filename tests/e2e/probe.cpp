@@ -49,7 +49,9 @@ std::wstring ClassOf(HWND window) {
     return name;
 }
 
-HWND Parse(const wchar_t* text) { return reinterpret_cast<HWND>(std::wcstoull(text, nullptr, 0)); }
+HWND Parse(const wchar_t* text) {
+    return reinterpret_cast<HWND>(std::wcstoull(text, nullptr, 0));
+}
 
 void Describe(HWND window) {
     RECT rect{};
@@ -58,7 +60,8 @@ void Describe(HWND window) {
     GetClientRect(window, &client);
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
-    std::printf("hwnd=0x%llx\n", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(window)));
+    std::printf("hwnd=0x%llx\n",
+                static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(window)));
     std::printf("class=%s\n", Printable(ClassOf(window)).c_str());
     std::printf("title=%s\n", Printable(Text(window)).c_str());
     std::printf("pid=%lu\n", pid);
@@ -69,10 +72,12 @@ void Describe(HWND window) {
     ClientToScreen(window, &origin);
     std::printf("origin=%ld,%ld\n", origin.x, origin.y);
     std::printf("style=0x%08lx\n", static_cast<unsigned long>(GetWindowLongW(window, GWL_STYLE)));
-    std::printf("exstyle=0x%08lx\n", static_cast<unsigned long>(GetWindowLongW(window, GWL_EXSTYLE)));
+    std::printf("exstyle=0x%08lx\n",
+                static_cast<unsigned long>(GetWindowLongW(window, GWL_EXSTYLE)));
     std::printf("visible=%d\n", IsWindowVisible(window) ? 1 : 0);
     HWND owner = GetWindow(window, GW_OWNER);
-    std::printf("owner=0x%llx\n", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(owner)));
+    std::printf("owner=0x%llx\n",
+                static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(owner)));
     if (owner != nullptr) {
         std::printf("owner_visible=%d\n", IsWindowVisible(owner) ? 1 : 0);
         std::printf("owner_exstyle=0x%08lx\n",
@@ -97,8 +102,9 @@ BOOL CALLBACK MatchTitle(HWND window, LPARAM data) {
     auto* search = reinterpret_cast<Search*>(data);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    const bool match = search->byClass ? ClassOf(window) == search->title
-                                       : Text(window) == search->title && ClassOf(window) != L"WatermarkOwner";
+    const bool match = search->byClass
+                           ? ClassOf(window) == search->title
+                           : Text(window) == search->title && ClassOf(window) != L"WatermarkOwner";
     if ((search->pid == 0 || owner == search->pid) && match) {
         search->found = window;
         return FALSE;
@@ -124,7 +130,8 @@ void ListChildren(HWND window) {
         std::printf("child=%d|0x%llx|%s|%ld,%ld,%ld,%ld|0x%08lx|0x%08lx|%s\n", index,
                     static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(child)),
                     Printable(ClassOf(child)).c_str(), rect.left, rect.top, rect.right - rect.left,
-                    rect.bottom - rect.top, static_cast<unsigned long>(GetWindowLongW(child, GWL_STYLE)),
+                    rect.bottom - rect.top,
+                    static_cast<unsigned long>(GetWindowLongW(child, GWL_STYLE)),
                     static_cast<unsigned long>(GetWindowLongW(child, GWL_EXSTYLE)),
                     Printable(Text(child)).c_str());
     }
@@ -166,7 +173,8 @@ void Screen() {
 }
 
 int Usage() {
-    std::fputs("usage: probe find TITLE [PID] | findclass CLASS [PID] | describe HWND | children HWND | focus HWND | pixels X Y W H |\n"
+    std::fputs("usage: probe find TITLE [PID] | findclass CLASS [PID] | describe HWND | children "
+               "HWND | focus HWND | pixels X Y W H |\n"
                "       post HWND MSG WPARAM LPARAM | close HWND | screen | dismiss TITLE\n",
                stderr);
     return 2;
@@ -190,7 +198,8 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (command == L"findclass" && argc >= 3) {
-        HWND window = FindTopLevel(argv[2], argc >= 4 ? std::wcstoul(argv[3], nullptr, 0) : 0, true);
+        HWND window =
+            FindTopLevel(argv[2], argc >= 4 ? std::wcstoul(argv[3], nullptr, 0) : 0, true);
         if (window == nullptr) {
             return 1;
         }

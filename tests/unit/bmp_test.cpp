@@ -8,7 +8,8 @@
 namespace {
 
 std::uint32_t Field32(const std::vector<std::uint8_t>& file, std::size_t at) {
-    return file[at] | file[at + 1] << 8 | file[at + 2] << 16 | static_cast<std::uint32_t>(file[at + 3]) << 24;
+    return file[at] | file[at + 1] << 8 | file[at + 2] << 16 |
+           static_cast<std::uint32_t>(file[at + 3]) << 24;
 }
 
 std::vector<std::uint8_t> Bmp24(std::uint32_t width, std::uint32_t height) {
@@ -28,15 +29,15 @@ TEST(Bmp, HeaderOfAFullHdScreen) {
     EXPECT_EQ(file.size(), 6220854u);
     EXPECT_EQ(file[0], 'B');
     EXPECT_EQ(file[1], 'M');
-    EXPECT_EQ(Field32(file, 2), 6220854u);  // bfSize
-    EXPECT_EQ(Field32(file, 6), 0u);        // reserved
-    EXPECT_EQ(Field32(file, 10), 54u);      // bfOffBits
-    EXPECT_EQ(Field32(file, 14), 40u);      // biSize
+    EXPECT_EQ(Field32(file, 2), 6220854u); // bfSize
+    EXPECT_EQ(Field32(file, 6), 0u);       // reserved
+    EXPECT_EQ(Field32(file, 10), 54u);     // bfOffBits
+    EXPECT_EQ(Field32(file, 14), 40u);     // biSize
     EXPECT_EQ(Field32(file, 18), 1920u);
     EXPECT_EQ(Field32(file, 22), 1080u);    // positive: bottom-up
     EXPECT_EQ(file[26] | file[27] << 8, 1); // planes
     EXPECT_EQ(file[28] | file[29] << 8, 24);
-    EXPECT_EQ(Field32(file, 30), 0u);       // BI_RGB
+    EXPECT_EQ(Field32(file, 30), 0u); // BI_RGB
     EXPECT_EQ(Field32(file, 34), 5760u * 1080u);
     for (std::size_t at = 38; at < 54; at += 4) {
         EXPECT_EQ(Field32(file, at), 0u) << at;
@@ -78,7 +79,8 @@ TEST(Bmp, MalformedFilesAreNoPicture) {
         {"huge height", [](auto& f) { Put32(f, 22, 0x7FFFFFFF); }},
         {"most negative height", [](auto& f) { Put32(f, 22, 0x80000000); }},
         {"huge width", [](auto& f) { Put32(f, 18, 0x7FFFFFFF); }},
-        {"pixels past the end", [](auto& f) { Put32(f, 10, static_cast<std::uint32_t>(f.size())); }},
+        {"pixels past the end",
+         [](auto& f) { Put32(f, 10, static_cast<std::uint32_t>(f.size())); }},
         {"pixels inside the header", [](auto& f) { Put32(f, 10, 20); }},
         {"header larger than the file", [](auto& f) { Put32(f, 14, 0x7FFFFFF0); }},
         {"short info header", [](auto& f) { Put32(f, 14, 12); }},
@@ -86,7 +88,11 @@ TEST(Bmp, MalformedFilesAreNoPicture) {
         {"odd bit count", [](auto& f) { f[28] = 7; }},
         {"run-length compression", [](auto& f) { Put32(f, 30, 1); }},
         {"bit fields at 24 bits", [](auto& f) { Put32(f, 30, 3); }},
-        {"palette on 8 bits too large", [](auto& f) { f[28] = 8; Put32(f, 46, 257); }},
+        {"palette on 8 bits too large",
+         [](auto& f) {
+             f[28] = 8;
+             Put32(f, 46, 257);
+         }},
         {"palette past the pixels", [](auto& f) { f[28] = 8; }},
     };
     for (const Case& c : cases) {

@@ -19,7 +19,7 @@ TEST(LayeredRules, FlagsFollowKeyThenAlpha) {
     };
     const Case cases[] = {
         {100, 0x00FF8800, layered::FlagColorKey | layered::FlagAlpha},
-        {100, 0, layered::FlagAlpha},          // black is no key: the whole window at 100
+        {100, 0, layered::FlagAlpha},           // black is no key: the whole window at 100
         {0, 0x00FF8800, layered::FlagColorKey}, // no overall opacity, key only
         {0, 0, layered::FlagAlpha},             // both 0: invisible
         {255, 0x00000001, layered::FlagColorKey | layered::FlagAlpha},
@@ -51,8 +51,12 @@ TEST(Geometry, ClampsAtTheRuntimeLimits) {
 }
 
 std::vector<int> g_calls;
-void First() { g_calls.push_back(1); }
-void Second() { g_calls.push_back(2); }
+void First() {
+    g_calls.push_back(1);
+}
+void Second() {
+    g_calls.push_back(2);
+}
 
 TEST(ExitRoutines, EachOnceInOrderOfRegistration) {
     g_calls.clear();
@@ -81,8 +85,9 @@ TEST(FatalText, ReportCarriesTheMessage) {
     EXPECT_EQ(std::wstring(rt::AllocationFailureMessage(6220854).Get()),
               L"分配 6220854 字节内存失败!");
     EXPECT_EQ(std::wstring(rt::AllocationFailureMessage(0).Get()), L"分配 0 字节内存失败!");
-    EXPECT_EQ(std::wstring(rt::MissingExportMessage(L"user32.dll", L"SetLayeredWindowAttributes").Get()),
-              L"无法找到指定DLL库文件“user32.dll”中的输出命令“SetLayeredWindowAttributes”");
+    EXPECT_EQ(
+        std::wstring(rt::MissingExportMessage(L"user32.dll", L"SetLayeredWindowAttributes").Get()),
+        L"无法找到指定DLL库文件“user32.dll”中的输出命令“SetLayeredWindowAttributes”");
 }
 
 TEST(FatalText, OverlongTextIsCutNotOverrun) {

@@ -10,7 +10,9 @@ namespace {
 
 // A fake measure: the height of a line is 10 per character, so every line
 // height in a layout tells which piece was measured.
-int FakeHeight(std::string_view piece) { return static_cast<int>(piece.size()) * 10; }
+int FakeHeight(std::string_view piece) {
+    return static_cast<int>(piece.size()) * 10;
+}
 
 std::vector<std::pair<std::string, int>> Layout(std::string_view text) {
     std::vector<std::pair<std::string, int>> out;

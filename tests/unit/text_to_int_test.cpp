@@ -15,9 +15,15 @@ const Case Cases[] = {
     {"  1405  ", 1405},
     {"\t\r\n1405", 1405},
     {"\xA3\xB1\xA3\xB4\xA3\xB0\xA3\xB5", 1405},
-    {"\xA3\xAD" "20", -20},
-    {"\xA3\xAB" "7", 7},
-    {"\xA1\xA1" "42", 42},                // ideographic space
+    {"\xA3\xAD"
+     "20",
+     -20},
+    {"\xA3\xAB"
+     "7",
+     7},
+    {"\xA1\xA1"
+     "42",
+     42}, // ideographic space
     {"+7", 7},
     {"- 5", 0},
     {"12.9", 12},
@@ -33,9 +39,13 @@ const Case Cases[] = {
     {"-2147483648", -2147483647 - 1},
     {"4294967296", 0},
     {"4294967297", 1},
-    {"\xD6\xD0" "5", 0},                  // a Chinese character is not a digit
-    {"\xA1\xAB" "5", 0},                  // a tilde ends the number
-    {"7\xA3", 7},                         // a lone lead byte at the end is dropped
+    {"\xD6\xD0"
+     "5",
+     0}, // a Chinese character is not a digit
+    {"\xA1\xAB"
+     "5",
+     0},          // a tilde ends the number
+    {"7\xA3", 7}, // a lone lead byte at the end is dropped
     {"\xA3", 0},
 };
 
@@ -46,7 +56,10 @@ TEST(TextToInt, Table) {
 }
 
 TEST(TextToInt, StopsAtAnEmbeddedZero) {
-    EXPECT_EQ(TextToInt(std::string_view("12\0" "34", 5)), 12);
+    EXPECT_EQ(TextToInt(std::string_view("12\0"
+                                         "34",
+                                         5)),
+              12);
 }
 
 } // namespace

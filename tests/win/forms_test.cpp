@@ -34,7 +34,8 @@ TEST(OverlayForm, OneKeyColouredCanvasAndItsHandlers) {
 }
 
 TEST(Text, CodePage936WhateverTheSystemCodePage) {
-    const std::string gbk = "\xD6\xD0\xCE\xC4" "A"; // 中文A
+    const std::string gbk = "\xD6\xD0\xCE\xC4"
+                            "A"; // 中文A
     EXPECT_EQ(rt::WideFromText(gbk), L"中文A");
     EXPECT_EQ(rt::TextFromWide(L"中文A"), gbk);
     EXPECT_EQ(rt::TextFromWide(rt::WideFromText("\xA3\xB1")), "\xA3\xB1"); // full-width 1

@@ -6,8 +6,8 @@
 namespace {
 
 struct TopLevel {
-    HWND hwnd = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE, L"STATIC", L"layered", WS_POPUP,
-                                0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+    HWND hwnd = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE, L"STATIC", L"layered",
+                                WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
     ~TopLevel() { DestroyWindow(hwnd); }
     LONG ExStyle() const { return GetWindowLongW(hwnd, GWL_EXSTYLE); }
 };

@@ -31,8 +31,10 @@ int ThreadWindows() {
     return count;
 }
 
-constexpr rt::ControlData Canvas = {
-    .name = "canvas", .kind = rt::ControlKind::Canvas, .geometry = {0, 0, 640, 360}, .colour = 0x00FF8800};
+constexpr rt::ControlData Canvas = {.name = "canvas",
+                                    .kind = rt::ControlKind::Canvas,
+                                    .geometry = {0, 0, 640, 360},
+                                    .colour = 0x00FF8800};
 
 // One run of everything that makes and shows a watermark picture.
 void PicturePipeline() {

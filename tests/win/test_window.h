@@ -1,7 +1,10 @@
 #pragma once
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include "runtime/forms/form_data.h"
+#include "runtime/tray/tray_rules.h"
 
 // A small visible-free form for the tests: a window that is loaded hidden.
 inline constexpr rt::WindowData HiddenTestForm = {
@@ -27,4 +30,13 @@ inline void PumpMessages() {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
+}
+
+// True when the notification area holds the window's icon under identifier 100.
+inline bool IconPresent(HWND window) {
+    NOTIFYICONDATAA record{};
+    record.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    record.hWnd = window;
+    record.uID = rt::TrayIconId;
+    return Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
 }

@@ -11,21 +11,13 @@
 #include "resources/tray_icon_data.h"
 #include "runtime/tray/tray_icon.h"
 #include "runtime/tray/tray_rules.h"
+#include "test_window.h"
 
 namespace {
 
 std::vector<std::uint8_t> IconFileOnDisk() {
     std::ifstream in(SOURCE_DIR "/resources/watermark.ico", std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
-}
-
-// True when the notification area holds an icon of the window's under identifier 100.
-bool Present(HWND window) {
-    NOTIFYICONDATAA record{};
-    record.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    record.hWnd = window;
-    record.uID = rt::TrayIconId;
-    return Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
 }
 
 bool Alive(HICON icon) {
@@ -53,16 +45,16 @@ TEST_F(TrayTest, AddModifyDeleteAndTheOldIconIsDestroyed) {
     EXPECT_EQ(NOTIFYICONDATAA_V1_SIZE, sizeof(void*) == 4 ? 88u : NOTIFYICONDATAA_V1_SIZE);
     tray.Set(window, TrayIconData(), {});
     ASSERT_TRUE(tray.Shown());
-    EXPECT_TRUE(Present(window));
+    EXPECT_TRUE(IconPresent(window));
     const HICON first = tray.Handle();
     tray.Set(window, TrayIconData(), "a tooltip");
-    EXPECT_TRUE(Present(window));
+    EXPECT_TRUE(IconPresent(window));
     EXPECT_NE(tray.Handle(), first);
     EXPECT_FALSE(Alive(first)) << "the replaced icon is destroyed";
     const HICON second = tray.Handle();
     tray.Set(window, {}, {});
     EXPECT_FALSE(tray.Shown());
-    EXPECT_FALSE(Present(window));
+    EXPECT_FALSE(IconPresent(window));
     EXPECT_FALSE(Alive(second));
 }
 
@@ -71,7 +63,7 @@ TEST_F(TrayTest, DataThatIsNoIconDeletesTheIconShown) {
     const std::uint8_t junk[] = {0, 0, 9, 0, 1, 0};
     tray.Set(window, junk, {});
     EXPECT_FALSE(tray.Shown());
-    EXPECT_FALSE(Present(window));
+    EXPECT_FALSE(IconPresent(window));
 }
 
 TEST_F(TrayTest, TheIconIsMadeFromTheLargestImage) {

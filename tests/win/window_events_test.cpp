@@ -16,7 +16,9 @@ int g_created = 0;
 int g_firstActivated = 0;
 bool g_createdBeforeActivated = false;
 
-void CountCreated() { ++g_created; }
+void CountCreated() {
+    ++g_created;
+}
 void CountFirstActivated() {
     g_createdBeforeActivated = g_created == 1;
     ++g_firstActivated;
@@ -29,14 +31,6 @@ constexpr rt::WindowData ShownForm = [] {
     form.onFirstActivated = CountFirstActivated;
     return form;
 }();
-
-bool IconPresent(HWND window) {
-    NOTIFYICONDATAA record{};
-    record.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    record.hWnd = window;
-    record.uID = rt::TrayIconId;
-    return Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
-}
 
 TEST(WindowEvents, FirstActivatedRunsOnceInsideTheLoadAfterCreated) {
     rt::Window* window = rt::LoadWindow(ShownForm);

@@ -6,7 +6,9 @@
 namespace {
 
 constexpr rt::ControlData Controls[] = {
-    {.name = "画板1", .kind = rt::ControlKind::Canvas, .geometry = {0, 0, 136, 40},
+    {.name = "画板1",
+     .kind = rt::ControlKind::Canvas,
+     .geometry = {0, 0, 136, 40},
      .colour = OverlayColorKey},
 };
 
