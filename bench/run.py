@@ -254,6 +254,7 @@ def one_run(session, display, subject, idle, check):
         process.kill()
         raise RuntimeError(f"{subject.name}: no window titled {subject.title!r}")
     pid = process.pid
+    start_cpu = cpu_ms(pid)
     xdotool(session, "windowactivate", "--sync", window)
     time.sleep(1.0)
     for key in subject.preparation:
@@ -261,12 +262,15 @@ def one_run(session, display, subject, idle, check):
         time.sleep(0.06)
     time.sleep(0.5)
 
+    others = session_processes(session, pid)
     before = kilobytes(pid, "VmRSS")
     reset_peak(pid)
+    add_cpu0, add_others0 = cpu_ms(pid), usage(others)[0]
     t1 = time.monotonic()
     display.tap(KEYSYM_SPACE)
     shown = Session.wait_for(lambda: display.has_colour(*TEXT_AREA, TEXT_COLOUR), 120, 0.003)
     added = time.monotonic() - t1
+    add_cpu, add_others = cpu_ms(pid) - add_cpu0, usage(others)[0] - add_others0
     if not shown:
         process.kill()
         raise RuntimeError(f"{subject.name}: the watermark did not show")
@@ -281,7 +285,6 @@ def one_run(session, display, subject, idle, check):
         overlay = probe(session, "find", "", windows_pid) if windows_pid else {}
         facts = {k: overlay.get(k) for k in ("rect", "exstyle", "layered")}
 
-    others = session_processes(session, pid)
     cpu0, wake0 = cpu_ms(pid), wakeups(pid)
     other_cpu0, other_wake0 = usage(others)
     time.sleep(idle)
@@ -289,7 +292,8 @@ def one_run(session, display, subject, idle, check):
     other_cpu1, other_wake1 = usage(others)
 
     clean = end(session, process)
-    return dict(start_ms=started * 1000, add_ms=added * 1000, before_mb=before * KIB / MB,
+    return dict(start_ms=started * 1000, start_cpu_ms=start_cpu, add_ms=added * 1000,
+                add_cpu_ms=add_cpu, add_others_cpu_ms=add_others, before_mb=before * KIB / MB,
                 peak_mb=peak * KIB / MB, settled_mb=settled * KIB / MB,
                 idle_cpu_ms=cpu1 - cpu0, idle_wakeups=wake1 - wake0,
                 others_cpu_ms=other_cpu1 - other_cpu0, others_wakeups=other_wake1 - other_wake0,
@@ -322,7 +326,7 @@ def measure_size(width, height, repeat, idle):
     return runs
 
 
-NUMERIC = ("start_ms", "add_ms", "before_mb", "peak_mb", "settled_mb", "idle_cpu_ms",
+NUMERIC = ("start_ms", "start_cpu_ms", "add_ms", "add_cpu_ms", "add_others_cpu_ms", "before_mb", "peak_mb", "settled_mb", "idle_cpu_ms",
            "idle_wakeups", "others_cpu_ms", "others_wakeups")
 
 

@@ -107,6 +107,23 @@ TEST_F(CanvasTest, TextInTheKeyColourLeavesNoInk) {
     EXPECT_TRUE(InkedRows().empty());
 }
 
+TEST_F(CanvasTest, AMillionCharactersOnOneLineAndTenThousandLines) {
+    std::string line;
+    for (int i = 0; i < 500000; ++i) {
+        line += "\xCB\xAE\xD3\xA1"; // 水印
+    }
+    std::string lines;
+    for (int i = 0; i < 10000; ++i) {
+        lines += "line\r\n";
+    }
+    rt::SetCanvasTextColour(canvas, 0x000000FF);
+    rt::WriteCanvasText(canvas, 0, 0, line);
+    rt::WriteCanvasText(canvas, 0, 20, lines);
+    Take();
+    EXPECT_FALSE(InkedRows().empty());
+    EXPECT_EQ(*InkedRows().rbegin(), 89) << "the lines run off the bottom edge";
+}
+
 TEST_F(CanvasTest, PictureScalesToARequestedSize) {
     Take(-50, 45);
     EXPECT_EQ(view->width, 80);
