@@ -4,7 +4,7 @@ enable_language(RC)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
                         _WIN32_WINNT=0x0601 WINVER=0x0601)
 
-set(windows_libraries comctl32 comdlg32 shell32 gdi32 user32 kernel32)
+set(windows_libraries comctl32 shell32 gdi32 user32 kernel32)
 # One self-contained file, without runtime DLLs of the compiler, with ASLR
 # and DEP on; no exceptions, since none may cross a window procedure.
 if(MSVC)

@@ -10,7 +10,18 @@
 #include <type_traits>
 #include <utility>
 
+#include "runtime/system/bound_function.h"
+
 namespace {
+
+// The colour dialog's library is bound when the dialog is first asked for:
+// loading it at start-up would bring in the printing libraries it depends on
+// for every run, though most runs never open the dialog.
+rt::BoundFunction g_chooseColour{"comdlg32.dll", "ChooseColorW"};
+
+BOOL ChooseColourDialog(CHOOSECOLORW* dialog) {
+    return rt::Resolved<BOOL(WINAPI*)(CHOOSECOLORW*)>(g_chooseColour)(dialog);
+}
 
 constexpr wchar_t kPickerClass[] = L"rt.ColourPicker";
 constexpr wchar_t kPaletteClass[] = L"rt.ColourPalette";
@@ -291,7 +302,7 @@ void ChooseOtherColour(HWND window) {
     dialog.rgbResult = StateOf<Picker>(window)->value;
     dialog.lpCustColors = customColours.data();
     dialog.Flags = CC_RGBINIT | CC_FULLOPEN;
-    const bool chosen = ChooseColorW(&dialog);
+    const bool chosen = ChooseColourDialog(&dialog);
     // The dialog ran a message loop of its own, in which anything may have
     // destroyed the picker.
     if (!IsWindow(window)) {
