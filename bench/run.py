@@ -441,8 +441,10 @@ def figures_rows(results, sizes):
             ratio = "" if subject is SUBJECTS[1] else (
                 f"{m['start_ms'] / ref['start_ms']:.2f}x / {m['add_ms'] / ref['add_ms']:.2f}x / "
                 f"{m['settled_mb'] / ref['settled_mb']:.2f}x")
-            rows.append((f"{size[0]}x{size[1]}", subject.name, f"{m['start_ms']:.0f}",
-                         f"{m['add_ms']:.0f}", f"{m['before_mb']:.1f}",
+            rows.append((f"{size[0]}x{size[1]}", subject.name,
+                         f"{m['start_ms']:.0f} ({m['start_cpu_ms']:.0f})",
+                         f"{m['add_ms']:.0f} ({m['add_cpu_ms']:.0f} / {m['add_others_cpu_ms']:.0f})",
+                         f"{m['before_mb']:.1f}",
                          f"{m['peak_mb']:.1f} ({m['peak_mb'] / pic:.1f})",
                          f"{m['settled_mb']:.1f} ({m['settled_mb'] / pic:.1f})",
                          f"{(m['settled_mb'] - m['before_mb']) * MB / (size[0] * size[1]):.1f}",
@@ -451,7 +453,7 @@ def figures_rows(results, sizes):
     return rows
 
 
-FIGURE_HEADER = ("screen", "program", "start ms", "Add ms", "before MB",
+FIGURE_HEADER = ("screen", "program", "start ms (CPU)", "Add ms (CPU: own / rest)", "before MB",
                  "peak MB (pictures)", "settled MB (pictures)", "Add bytes/pixel",
                  "idle CPU ms", "idle wake-ups", "rest of session idle CPU ms / wake-ups",
                  "vs reference: start / Add / settled")
@@ -540,12 +542,14 @@ run): {program} {overlay[program]}, {reference} {overlay[reference]}.
 
 - **start**: from starting `wine64 EXE` to the first window, titled as the
   program titles it, being viewable on the X display (polled every 5 ms
-  through libX11).
+  through libX11). In brackets the CPU time the process had used by then.
 - **Add**: from the XTEST press and release of Space on the focused Add
   button to the text colour 0x00F1AF16 showing in the screen area
   {TEXT_AREA[2]}x{TEXT_AREA[3]} at the top-left corner (the root window read
   every 3 ms). The program's position boxes are emptied beforehand so that
-  both draw at (0, 0).
+  both draw at (0, 0). In brackets the CPU time spent meanwhile by the
+  program and by the rest of the session (mostly the X server). CPU times
+  move far less than wall-clock times when other work shares the machine.
 - **before / peak / settled**: VmRSS of the program's process just before Add;
   VmHWM, reset just before Add (`clear_refs`), read {SETTLE:g} s after the
   watermark showed; VmRSS at that moment. Under Wine 8 the `wine64 EXE`
