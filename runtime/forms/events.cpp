@@ -9,10 +9,6 @@ bool g_suppressed = false;
 void SuppressEvents() {
     g_suppressed = true;
 }
-bool EventsSuppressed() {
-    return g_suppressed;
-}
-
 void Raise(Handler handler) {
     if (handler != nullptr && !g_suppressed) {
         handler();

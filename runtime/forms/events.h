@@ -6,7 +6,6 @@ namespace rt {
 // Once the program has begun to end, no event reaches its handlers any more,
 // not even from the windows that are torn down on the way out.
 void SuppressEvents();
-bool EventsSuppressed();
 
 void Raise(Handler handler);
 void Raise(TrayHandler handler, int code);

@@ -10,8 +10,6 @@
 
 namespace rt {
 
-class Window;
-
 struct Control {
     const ControlData* data;
     HWND hwnd;

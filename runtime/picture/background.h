@@ -17,7 +17,6 @@ class Background {
     // Takes the picture's bytes (the empty value: no picture) and drops the
     // decoded form; the next paint decodes again.
     void SetPicture(ByteString picture);
-    bool HasPictureBytes() const { return !bytes_.Empty(); }
 
     void Paint(HDC dc, const RECT& area, SIZE client, PictureMode mode, Colour colour);
 

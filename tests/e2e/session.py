@@ -10,11 +10,9 @@ runs COMMAND inside a session and exits with its code.
 
 import argparse
 import os
-import shutil
 import signal
 import subprocess
 import sys
-import tempfile
 import time
 from pathlib import Path
 
@@ -71,7 +69,6 @@ class Session:
         self.processes = []
         self.display = None
         self.env = None
-        self._dir = None
 
     def __enter__(self):
         self.start()
@@ -89,7 +86,6 @@ class Session:
 
     def start(self):
         prepare_prefix()
-        self._dir = tempfile.mkdtemp(prefix="watermark-x-")
         read_end, write_end = os.pipe()
         xvfb = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0",
@@ -142,8 +138,6 @@ class Session:
         for process in reversed(self.processes):
             self.stop_process(process)
         self.processes.clear()
-        if self._dir:
-            shutil.rmtree(self._dir, ignore_errors=True)
 
     @staticmethod
     def wait_for(condition, timeout=20.0, interval=0.1):
